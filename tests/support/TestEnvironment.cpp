@@ -13,6 +13,9 @@ namespace testing_support {
 
 TestEnvironment::TestEnvironment() : now_(1796999696)  // 2026-12-11 14:34:56 UTC
 {
+    // Russian regional formats in Moscow time: "11.12.2026" and "17:34:56".
+    setenv("LC_ALL", "ru_RU.UTF-8", 1);
+    setenv("TZ", "Europe/Moscow", 1);
     platform::LoadRegionalSettings();
     platform::SetDecimalSeparator('.');
     platform::SetClock([this] { return now_; });

@@ -7,8 +7,9 @@
 namespace testing_support {
 
 // Puts the platform into a known state for one test and restores it after:
-// a point as decimal separator, a fixed clock, and a sleep that only records
-// its requests.
+// Russian time formats in Moscow time, a point as decimal separator, a fixed
+// clock (2026-12-11 17:34:56 local), and a sleep that only records its
+// requests.
 class TestEnvironment {
 public:
     TestEnvironment();
