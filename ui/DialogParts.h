@@ -8,7 +8,6 @@ class QComboBox;
 class QDialog;
 class QFrame;
 class QLabel;
-class QPushButton;
 class QWidget;
 
 // Building blocks of the program's fixed-layout dialogs. Positions and sizes

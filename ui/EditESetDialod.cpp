@@ -92,16 +92,16 @@ TESetEditForm::TESetEditForm(QWidget* parent) : QDialog(parent)
 
     AddBevel(*this, 9, 106, 293, 173);
     AddLabel(*this, "Старые значения", 17, 113);
-    STextOldXrmIdn = AddSunkenText(*this, "STextOldXrmIdn", 17, 130, 71);
+    STextOldXrmIdn = AddSunkenText(*this, "STextOldXrmIdn", 17, 130, 78);
     STextOldXrm = AddSunkenText(*this, "STextOldXrm", 100, 130, 190);
-    STextOldXipIdn = AddSunkenText(*this, "STextOldXipIdn", 17, 156, 71);
+    STextOldXipIdn = AddSunkenText(*this, "STextOldXipIdn", 17, 156, 78);
     STextOldXip = AddSunkenText(*this, "STextOldXip", 100, 156, 190);
     AddLabel(*this, "Новые значения", 17, 190);
-    STextNewXrmIdn = AddSunkenText(*this, "STextNewXrmIdn", 17, 207, 68);
+    STextNewXrmIdn = AddSunkenText(*this, "STextNewXrmIdn", 17, 207, 78);
     EditNewXrm = new QLineEdit(this);
     EditNewXrm->setObjectName("EditNewXrm");
     EditNewXrm->setGeometry(100, 207, 190, kControlHeight);
-    STextNewXipIdn = AddSunkenText(*this, "STextNewXipIdn", 17, 239, 68);
+    STextNewXipIdn = AddSunkenText(*this, "STextNewXipIdn", 17, 239, 78);
     EditNewXip = new QLineEdit(this);
     EditNewXip->setObjectName("EditNewXip");
     EditNewXip->setGeometry(100, 239, 190, kControlHeight);

@@ -1,7 +1,6 @@
 #include "ui/NewESetDialog.h"
 
 #include <array>
-#include <string>
 
 #include <QComboBox>
 #include <QLabel>
@@ -88,6 +87,8 @@ TNewESetForm::TNewESetForm(QWidget* parent) : QDialog(parent)
     connect(EditESetRow, &QLineEdit::textChanged, this, &TNewESetForm::EditESetRowChange);
     connect(CheckBoxRqTestData, &QCheckBox::clicked, this, &TNewESetForm::CheckBoxRqTestDataClick);
     connect(UpDownESetRow, &TUpDown::Changing, this, &TNewESetForm::UpDownESetRowChanging);
+    for (QComboBox* bound : {CBoxMaxReCoeff, CBoxMaxImCoeff, CBoxMaxReRoots, CBoxMaxImRoots})
+        connect(bound, &QComboBox::activated, this, &TNewESetForm::CBoxMaxBoundClick);
 }
 
 void TNewESetForm::showEvent(QShowEvent* event)
@@ -139,6 +140,14 @@ void TNewESetForm::ValidateRows()
         SkipUpDownChange = true;
         UpDownESetRow->SetPosition(static_cast<std::int16_t>(n));
     }
+}
+
+// A bound picked while random data is requested is taken at once, so the
+// system is always built with the bounds the dialog shows.
+void TNewESetForm::CBoxMaxBoundClick()
+{
+    if (CheckBoxRqTestData->isChecked())
+        TakeRandomBounds();
 }
 
 void TNewESetForm::TakeRandomBounds()

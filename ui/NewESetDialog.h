@@ -29,6 +29,7 @@ private:
     void EditESetRowChange();
     void CheckBoxRqTestDataClick();
     void UpDownESetRowChanging(std::int16_t newPosition);
+    void CBoxMaxBoundClick();
     void ValidateRows();
     void TakeRandomBounds();
 

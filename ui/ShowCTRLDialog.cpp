@@ -32,12 +32,12 @@ TFormShowCTRL::TFormShowCTRL(QWidget* parent) : QDialog(parent)
     QFont arial("Arial");
     arial.setPixelSize(12);
     CBoxVPCrd->setFont(arial);
-    AddLabel(*this, "Форма отображения", 166, 68);
-    CBoxVPMod = AddComboBox(*this, "CBoxVPMod", 166, 84, 137, {});
+    AddLabel(*this, "Форма отображения", 172, 68);
+    CBoxVPMod = AddComboBox(*this, "CBoxVPMod", 172, 84, 137, {});
     AddLabel(*this, "Точность отображения", 20, 120);
     CBoxVPPrc = AddComboBox(*this, "CBoxVPPrc", 20, 136, 137, {});
-    AddLabel(*this, "Отображение фазы", 166, 120);
-    CBoxVPPG = AddComboBox(*this, "CBoxVPPG", 166, 136, 134, {});
+    AddLabel(*this, "Отображение фазы", 172, 120);
+    CBoxVPPG = AddComboBox(*this, "CBoxVPPG", 172, 136, 134, {});
 
     AddOkCancelButtons(*this, 48, 199, 188);
     FormCreate();

@@ -270,12 +270,14 @@ TEST_F(EditESetDialodTest, CommandRunsOnlyOnTheSourceMatrix)
 {
     MatrixSelect = 2;
     bool opened = false;
-    QTimer::singleShot(100, [&] {
+    QTimer guard;  // closes the dialog should the command open it
+    QObject::connect(&guard, &QTimer::timeout, [&] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
             opened = true;
             modal->close();
         }
     });
+    guard.start(50);
     PMESetCellEditClick(dialog, grid);
     EXPECT_FALSE(opened);
     EXPECT_EQ(ESetCellCTRL.Grid, nullptr);

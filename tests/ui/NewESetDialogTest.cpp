@@ -160,7 +160,7 @@ TEST_F(NewESetDialogTest, UpDownWritesItsNewPositionAndStaysWithinRange)
     EXPECT_EQ(NewESetCTRL.Rows, 38);
 }
 
-TEST_F(NewESetDialogTest, TickingTakesTheBoundsUntickingKeepsThem)
+TEST_F(NewESetDialogTest, BoundsAreTakenOnTickingAndOnPicksWhileTicked)
 {
     RunModal(dialog, [&] {
         Click(RandomBox());
@@ -171,21 +171,21 @@ TEST_F(NewESetDialogTest, TickingTakesTheBoundsUntickingKeepsThem)
         EXPECT_EQ(ESet.MaxReRoots, 10.0L);
         EXPECT_EQ(ESet.MaxImRoots, 10.0L);
 
-        // A new pick is taken only at the next validation.
-        Pick(Child<QComboBox>(dialog, "CBoxMaxReCoeff"), 0);
-        Pick(Child<QComboBox>(dialog, "CBoxMaxImRoots"), 4);
-        EXPECT_EQ(ESet.MaxReCoeff, 1.0L);
-        EXPECT_EQ(ESet.MaxImRoots, 10.0L);
-
         Click(RandomBox());
         EXPECT_FALSE(NewESetCTRL.RandomData);
         EXPECT_EQ(ESet.MaxReCoeff, 1.0L);
         EXPECT_EQ(ESet.MaxImRoots, 10.0L);
 
+        // Without random data a pick is only remembered ...
+        Pick(Child<QComboBox>(dialog, "CBoxMaxReCoeff"), 0);
+        EXPECT_EQ(ESet.MaxReCoeff, 1.0L);
         Click(RandomBox());
         EXPECT_TRUE(NewESetCTRL.RandomData);
         EXPECT_EQ(ESet.MaxReCoeff, 1000.0L);
+        // ... with it the pick is taken at once, so OK builds what is shown.
+        Pick(Child<QComboBox>(dialog, "CBoxMaxImRoots"), 4);
         EXPECT_EQ(ESet.MaxImRoots, 0.1L);
+        EXPECT_EQ(ESet.MaxReRoots, 10.0L);
         Ok();
     });
     EXPECT_TRUE(boxes.boxes().empty());
