@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "graph/QtColor.h"
+
 GraphImage::GraphImage(QWidget* parent) : QWidget(parent) {}
 
 QImage& GraphImage::Surface()
@@ -32,5 +34,9 @@ void GraphImage::paintEvent(QPaintEvent*)
     if (!hasSurface_)
         return;
     QPainter painter(this);
+    // Until the next clear adapts the surface to a grown control, the part it
+    // does not cover shows the canvas colour rather than the window's.
+    if (surface_.width() < width() || surface_.height() < height())
+        painter.fillRect(rect(), ToQColor(brushColor_));
     painter.drawImage(0, 0, surface_);
 }

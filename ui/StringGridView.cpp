@@ -65,8 +65,11 @@ void StringGridModel::CellsChanged(int firstRow, int firstCol, int lastRow, int 
 void StringGridModel::CurrentCellChanged() { emit currentCellMoved(); }
 
 StringGridView::StringGridView(platform::StringGrid& grid, QWidget* parent)
-    : QTableView(parent), model_(new StringGridModel(grid, this))
+    : QTableView(parent), model_(new StringGridModel(grid, this)), corner_(new QLabel(this))
 {
+    corner_->setObjectName(QStringLiteral("CornerCell"));
+    corner_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    corner_->setIndent(3);
     setModel(model_);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
@@ -80,6 +83,7 @@ StringGridView::StringGridView(platform::StringGrid& grid, QWidget* parent)
     verticalHeader()->setHighlightSections(false);
     connect(model_, &StringGridModel::layoutApplied, this, &StringGridView::ApplyLayout);
     connect(model_, &StringGridModel::currentCellMoved, this, &StringGridView::ShowGridCurrentCell);
+    connect(model_, &QAbstractItemModel::headerDataChanged, this, &StringGridView::ShowCornerText);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { TakeViewCurrentCell(current); });
     ApplyLayout();
@@ -107,9 +111,24 @@ void StringGridView::ApplyLayout()
         if (g.ColWidth(c) != commonWidth)
             header->resizeSection(c - g.FixedCols(), g.ColWidth(c));
     verticalHeader()->setFixedWidth(g.FixedCols() > 0 ? g.ColWidth(0) : 0);
+    ShowCornerText();
     verticalHeader()->setVisible(g.FixedCols() > 0);
     horizontalHeader()->setVisible(g.FixedRows() > 0);
     ShowGridCurrentCell();
+}
+
+void StringGridView::ShowCornerText()
+{
+    const platform::StringGrid& g = grid();
+    corner_->setText(g.FixedRows() > 0 && g.FixedCols() > 0 ? QString::fromStdString(g.Cell(0, 0)) : QString());
+}
+
+void StringGridView::updateGeometries()
+{
+    QTableView::updateGeometries();
+    const QRect frame = contentsRect();
+    corner_->setGeometry(frame.left(), frame.top(), verticalHeader()->width(), horizontalHeader()->height());
+    corner_->raise();
 }
 
 void StringGridView::ShowGridCurrentCell()

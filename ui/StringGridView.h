@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QLabel>
 #include <QTableView>
 
 #include "platform/StringGrid.h"
@@ -46,11 +47,16 @@ public:
     platform::StringGrid& grid() const { return model_->grid(); }
     StringGridModel* gridModel() const { return model_; }
 
+protected:
+    void updateGeometries() override;
+
 private:
     void ApplyLayout();
+    void ShowCornerText();
     void ShowGridCurrentCell();
     void TakeViewCurrentCell(const QModelIndex& current);
 
     StringGridModel* model_;
+    QLabel* corner_;  // the text of the fixed corner cell
     bool syncing_ = false;
 };

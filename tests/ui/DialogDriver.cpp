@@ -85,8 +85,12 @@ void Pick(QComboBox& combo, int item)
 {
     combo.showPopup();
     QAbstractItemView* list = combo.view();
-    const QRect place = list->visualRect(combo.model()->index(item, 0));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
+    const QModelIndex index = combo.model()->index(item, 0);
+    list->scrollTo(index);
+    const QRect place = list->visualRect(index);
+    // An item may be wider than a narrow list; click within what shows.
+    const QPoint at(std::min(place.center().x(), list->viewport()->width() / 2), place.center().y());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     if (combo.view()->isVisible()) {
         ADD_FAILURE() << "the list of " << combo.objectName().toStdString() << " stayed open";
         combo.hidePopup();
