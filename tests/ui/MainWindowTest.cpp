@@ -1,6 +1,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
@@ -115,13 +116,15 @@ protected:
                 ADD_FAILURE() << "not accepted: " << dialog.selectedFiles().join(",").toStdString();
         });
     }
-    // F9 on the main window, active again after the last modal closed.
-    void Solve()
+    // F9 on the main window, once it has the keyboard again after the last
+    // modal closed.
+    void PressF9()
     {
         form->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == form->windowHandle(); }, 5000));
         QTest::keyClick(form.get(), Qt::Key_F9);
     }
+    void Solve() { Action("MMRunSolve1").trigger(); }
 
     testing_support::TestEnvironment env;
     testing_support::RecordingBoxes boxes;
@@ -163,7 +166,7 @@ TEST_F(MainWindowTest, RoadOfOneSolve)
     EXPECT_EQ(ESet.NRows, 4);
     EXPECT_TRUE(JournalHas(" ЗЕВЕРШЕНО СОЗДАНИЕ НОВОЙ СИСТЕМЫ УРАВНЕНИЙ "));
 
-    Solve();
+    PressF9();
     EXPECT_EQ(Page(), 1);
     ASSERT_EQ(boxes.boxes().size(), 1u);
     EXPECT_EQ(boxes.boxes()[0].kind, MsgKind::Information);
@@ -178,13 +181,13 @@ TEST_F(MainWindowTest, RoadOfOneSolve)
 
 TEST_F(MainWindowTest, FailedSolveStaysOnThePage)
 {
-    Solve();  // no system yet
+    PressF9();  // no system yet
     EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{
                                  "ИСХОДНЫЕ ДАННЫЕ НЕ СФОРМИРОВАНЫ\r\nВыполните создание или загрузку системы"}));
     EXPECT_EQ(Page(), 0);
     NewSystem("3", false);
     boxes.Clear();
-    Action("MMRunSolve1").trigger();
+    Solve();
     EXPECT_TRUE(boxes.Texts().at(0).starts_with("МАТРИЦА системы ПЛОХО ОБУСЛОВЛЕНА."));
     EXPECT_EQ(Page(), 0);
 }
