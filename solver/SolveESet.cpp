@@ -3,13 +3,15 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "complex/ComplexOp.h"
 #include "complex/NumberText.h"
 #include "journal/Progress.h"
 #include "journal/Reports.h"
-#include "solver/EliminateRows.h"
+#include "solver/BlockedElimination.h"
+#include "solver/WorkerPool.h"
 
 namespace {
 
@@ -20,31 +22,32 @@ void SetOutcome(TESetCTRL& ESet, bool solved, std::int32_t code, std::string tex
     ESet.ResultText = std::move(text);
 }
 
-// The row p at or below i whose entry in column i has the largest modulus;
-// ties keep the earlier row. Every examined entry keeps its modulus.
-std::size_t FindPivotRow(TComplex* const* rows, std::size_t n, std::size_t i)
+// One thread per core, though not more than one per 64 columns: waking a
+// thread costs more than a small system's work.
+unsigned SolverThreads(std::size_t n)
 {
-    long double best = ComplexModule(rows[i][i]);
-    std::size_t p = i;
-    for (std::size_t j = i; j < n; ++j) {
-        const long double module = ComplexModule(rows[j][i]);
-        if (module > best) {
-            best = module;
-            p = j;
-        }
-    }
-    return p;
+    const auto perColumns = static_cast<unsigned>(std::min<std::size_t>((n + 1) / 64, 256));
+    return std::clamp(std::thread::hardware_concurrency(), 1u, std::max(perColumns, 1u));
 }
 
-// Refreshes the polar half of every entry of the row and adds up the moduli.
-long double RowModuleSum(TComplex* row, std::size_t cols)
+// Whether some entry of the row keeps a non-zero modulus once its polar half
+// is refreshed; the row itself is not changed. Looks from the free term
+// backwards, where a triangulated row has its non-zero entries.
+bool KeepsSomeModulus(const TComplex* row, std::size_t cols)
 {
-    long double sum = 0;
-    for (std::size_t c = 0; c < cols; ++c) {
-        CartToPolar(row[c]);
-        sum = sum + row[c].Module;
+    for (std::size_t c = cols; c-- > 0;) {
+        TComplex z = row[c];
+        CartToPolar(z);
+        if (z.Module != 0)
+            return true;
     }
-    return sum;
+    return false;
+}
+
+void RefreshPolarHalves(TComplex* row, std::size_t cols)
+{
+    for (std::size_t c = 0; c < cols; ++c)
+        CartToPolar(row[c]);
 }
 
 // The test ComputeRoot makes before it divides by a diagonal coefficient.
@@ -83,24 +86,28 @@ bool BuildGausseMatrix(TESetCTRL& ESet)
     for (std::size_t k = 0; k < n; ++k)
         rows[k] = ESet.G[k].data();
 
-    for (std::size_t i = 0; i + 1 < n; ++i) {
-        StepProgress();
-        const std::size_t p = FindPivotRow(rows.data(), n, i);
-        if (p != i)
-            std::swap_ranges(rows[i], rows[i] + cols, rows[p]);
-        // Leaves the bar to the solve command, which resets it when it ends.
-        if (ComplexModule(rows[i][i]) < ModuleThreshold) {
-            SetOutcome(ESet, false, 2, kIllConditionedText);
-            return false;
-        }
-        EliminateRows(rows.data(), i + 1, n, rows[i], i, cols);
+    // Both stops leave the bar to the solve command, which resets it when it
+    // ends.
+    WorkerPool pool(SolverThreads(n));
+    if (!EliminateForward(rows.data(), n, pool)) {
+        SetOutcome(ESet, false, 2, kIllConditionedText);
+        return false;
     }
 
-    for (std::size_t k = 0; k < n; ++k) {
-        if (RowModuleSum(rows[k], cols) < ModuleThreshold) {
-            SetOutcome(ESet, false, 2, kIllConditionedText);
-            return false;
-        }
+    // Row test: the rows in order, each failing when the sum of its refreshed
+    // moduli is below the threshold, the rows after a failing one keeping
+    // their polar halves. A refreshed modulus is either 0 or above the
+    // threshold, and adding non-negative terms never lessens a sum, so a row
+    // fails exactly when none of its entries keeps a modulus. That finds the
+    // first failing row cheaply; the rows up to it are then refreshed on all
+    // threads.
+    std::size_t passing = 0;
+    while (passing < n && KeepsSomeModulus(rows[passing], cols))
+        ++passing;
+    pool.Run(std::min(passing + 1, n), [&](std::size_t k) { RefreshPolarHalves(rows[k], cols); });
+    if (passing < n) {
+        SetOutcome(ESet, false, 2, kIllConditionedText);
+        return false;
     }
     ESet.Solved = true;
     StopProgress();
