@@ -3,24 +3,29 @@
 #include <algorithm>
 
 #include "journal/Progress.h"
+#include "platform/WorkerPool.h"
 
 MatrixSnapshot::MatrixSnapshot(const TESetArray& matrix, TShowCTRL settings, bool stepProgress)
     : settings_(settings), polar_(settings.VPCrd == 1)
 {
+    const std::size_t rows = matrix.size();
+    rowStart_.reserve(rows + 1);
     std::size_t total = 0;
-    for (std::size_t k = 0; k < matrix.size(); ++k)
-        total += matrix[k].size();
-    values_.reserve(total);
-    rowStart_.reserve(matrix.size() + 1);
-    for (std::size_t k = 0; k < matrix.size(); ++k) {
+    for (std::size_t k = 0; k < rows; ++k) {
         if (stepProgress)
             StepProgress();
-        rowStart_.push_back(values_.size());
-        for (const TComplex& z : matrix[k])
-            values_.push_back(polar_ ? Pair{z.Module, z.Phase} : Pair{z.Re, z.Im});
+        rowStart_.push_back(total);
+        total += matrix[k].size();
         cols_ = std::max(cols_, int(matrix[k].size()));
     }
-    rowStart_.push_back(values_.size());
+    rowStart_.push_back(total);
+    values_.resize(total);
+    platform::WorkerPool pool(platform::WorkerPool::HardwareThreads());
+    pool.Run(rows, [&](std::size_t k) {
+        Pair* out = values_.data() + rowStart_[k];
+        for (const TComplex& z : matrix[k])
+            *out++ = polar_ ? Pair{z.Module, z.Phase} : Pair{z.Re, z.Im};
+    });
 }
 
 std::string MatrixSnapshot::Text(int row, int col) const

@@ -4,6 +4,7 @@
 
 #include "complex/ComplexText.h"
 #include "model/ESetArrays.h"
+#include "platform/BlockMemory.h"
 #include "platform/StringGrid.h"
 
 // The texts of a matrix as it was when shown, formatted only when a cell is
@@ -29,5 +30,5 @@ private:
     bool polar_;
     int cols_ = 0;
     std::vector<std::size_t> rowStart_;  // row k holds values[rowStart_[k] .. rowStart_[k + 1])
-    std::vector<Pair> values_;
+    std::vector<Pair, platform::BlockAllocator<Pair>> values_;
 };

@@ -7,6 +7,7 @@
 #include "journal/Progress.h"
 #include "journal/Reports.h"
 #include "model/RandomGenerator.h"
+#include "platform/WorkerPool.h"
 
 namespace {
 
@@ -38,11 +39,30 @@ bool ShapedForRandomSystem(const TESetCTRL& ESet)
            RowsHaveLength(ESet.A, static_cast<std::size_t>(ESet.NCols));
 }
 
+// The Cartesian half of a drawn value; its polar half follows once all the
+// draws are made.
 void DrawRandomPart(TComplex& z, long double maxRe, long double maxIm)
 {
     z.Re = RandomFactor() * maxRe;
     z.Im = RandomFactor() * maxIm;
-    CartToPolar(z);
+}
+
+// Row k of a drawn system finished: the polar halves of its root and its
+// coefficients, then its free term from all the roots, summed in increasing i.
+void FinishRandomRow(const TESetCTRL& ESet, std::size_t k)
+{
+    const std::size_t n = ESet.A.size();
+    TESetRow& row = ESet.A[k];
+    CartToPolar(ESet.RefRoots[k]);
+    TComplex sum;
+    for (std::size_t i = 0; i < n; ++i) {
+        CartToPolar(row[i]);
+        TComplex term;
+        ComplexMul(row[i], ESet.RefRoots[i], term);
+        ComplexAdd(sum, term, sum);
+    }
+    ComplexCopy(sum, row[n]);
+    CartToPolar(row[n]);
 }
 
 }  // namespace
@@ -120,17 +140,10 @@ bool MakeRandomTestESet(TESetCTRL& ESet)
                 for (std::size_t i = 0; i < n; ++i)
                     DrawRandomPart(ESet.A[k][i], ESet.MaxReCoeff, ESet.MaxImCoeff);
             }
-            // Free terms from the drawn roots, summed in increasing i.
-            for (std::size_t k = 0; k < n; ++k) {
-                TComplex sum;
-                for (std::size_t i = 0; i < n; ++i) {
-                    TComplex term;
-                    ComplexMul(ESet.A[k][i], ESet.RefRoots[i], term);
-                    ComplexAdd(sum, term, sum);
-                }
-                ComplexCopy(sum, ESet.A[k][n]);
-                CartToPolar(ESet.A[k][n]);
-            }
+            // What remains depends only on the drawn values, row by row, so
+            // the rows are finished on all cores with the same results.
+            platform::WorkerPool pool(platform::WorkerPool::HardwareThreads());
+            pool.Run(n, [&](std::size_t k) { FinishRandomRow(ESet, k); });
             ReportMessage(false, false, kRandomTestESetText);
             ok = true;
         }

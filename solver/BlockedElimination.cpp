@@ -8,7 +8,7 @@
 
 #include "complex/ComplexOp.h"
 #include "journal/Progress.h"
-#include "solver/WorkerPool.h"
+#include "platform/WorkerPool.h"
 
 // Why the blocks give the sequential bits.
 //
@@ -107,7 +107,7 @@ void SubtractSteps(TComplex* row, std::size_t width, const Multiplier* f, const 
 
 class BlockedElimination {
 public:
-    BlockedElimination(TComplex* const* rows, std::size_t n, WorkerPool& pool)
+    BlockedElimination(TComplex* const* rows, std::size_t n, platform::WorkerPool& pool)
         : rows_(rows), n_(n), multipliers_(n * kBlock), splitMultipliers_(n * kBlock), split_(n), pool_(pool)
     {
     }
@@ -129,7 +129,7 @@ private:
     std::vector<CartesianPair> multipliers_;
     std::vector<SplitPair> splitMultipliers_;
     std::vector<char> split_;
-    WorkerPool& pool_;
+    platform::WorkerPool& pool_;
 };
 
 bool BlockedElimination::Run()
@@ -251,7 +251,7 @@ void BlockedElimination::KeepMultipliers(std::size_t i)
 
 }  // namespace
 
-bool EliminateForward(TComplex* const* rows, std::size_t n, WorkerPool& pool)
+bool EliminateForward(TComplex* const* rows, std::size_t n, platform::WorkerPool& pool)
 {
     return BlockedElimination(rows, n, pool).Run();
 }

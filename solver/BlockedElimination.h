@@ -4,7 +4,9 @@
 
 #include "complex/TComplex.h"
 
+namespace platform {
 class WorkerPool;
+}
 
 // The number of pivot steps whose row updates are gathered into one pass over
 // the matrix.
@@ -20,4 +22,4 @@ inline constexpr std::size_t kEliminationBlockSteps = 32;
 // columns. Steps the progress bar once per pivot step, from the calling
 // thread. False when a pivot's modulus is below the threshold; the matrix is
 // then exactly as the sequential elimination leaves it at that step.
-bool EliminateForward(TComplex* const* rows, std::size_t n, WorkerPool& pool);
+bool EliminateForward(TComplex* const* rows, std::size_t n, platform::WorkerPool& pool);

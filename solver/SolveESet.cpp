@@ -11,7 +11,7 @@
 #include "journal/Progress.h"
 #include "journal/Reports.h"
 #include "solver/BlockedElimination.h"
-#include "solver/WorkerPool.h"
+#include "platform/WorkerPool.h"
 
 namespace {
 
@@ -88,7 +88,7 @@ bool BuildGausseMatrix(TESetCTRL& ESet)
 
     // Both stops leave the bar to the solve command, which resets it when it
     // ends.
-    WorkerPool pool(SolverThreads(n));
+    platform::WorkerPool pool(SolverThreads(n));
     if (!EliminateForward(rows.data(), n, pool)) {
         SetOutcome(ESet, false, 2, kIllConditionedText);
         return false;

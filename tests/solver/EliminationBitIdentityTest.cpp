@@ -14,7 +14,7 @@
 #include "model/RandomGenerator.h"
 #include "solver/BlockedElimination.h"
 #include "solver/SolveESet.h"
-#include "solver/WorkerPool.h"
+#include "platform/WorkerPool.h"
 #include "tests/model/ReportingFixture.h"
 #include "tests/solver/ReferenceElimination.h"
 
@@ -291,7 +291,7 @@ TEST_F(EliminationBitIdentityTest, ThreadCountChangesNoBit)
             std::vector<TComplex*> rows;
             for (std::size_t k = 0; k < fast.G.size(); ++k)
                 rows.push_back(fast.G[k].data());
-            WorkerPool pool(threads);
+            platform::WorkerPool pool(threads);
             EXPECT_EQ(EliminateForward(rows.data(), rows.size(), pool), !reference.stopped);
             EXPECT_EQ(FirstDifference(fast.G, plain.G), "");
         }

@@ -13,7 +13,7 @@
 namespace {
 
 using testing_support::RecordingBoxes;
-using Row = std::vector<TComplex>;
+using Row = TESetRow;
 
 TComplex C(long double re, long double im = 0)
 {

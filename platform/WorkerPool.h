@@ -8,7 +8,10 @@
 #include <thread>
 #include <vector>
 
-// A few threads kept for the length of one solve. Run hands the task indices
+namespace platform {
+
+// A few threads kept for the length of one parallel job (a solve, a pass
+// over the rows of a system). Run hands the task indices
 // 0 .. count - 1 to the calling thread and the workers, each index exactly
 // once, and returns when every task is done. Which thread runs a task is not
 // fixed, so a task's result must not depend on it.
@@ -22,6 +25,9 @@ public:
     WorkerPool& operator=(const WorkerPool&) = delete;
 
     void Run(std::size_t count, const std::function<void(std::size_t)>& task);
+
+    // The number of threads the machine runs at once (at least 1).
+    static unsigned HardwareThreads();
 
 private:
     void Work();
@@ -38,3 +44,5 @@ private:
     bool stopping_ = false;
     std::vector<std::thread> workers_;
 };
+
+}  // namespace platform

@@ -1,6 +1,9 @@
-#include "solver/WorkerPool.h"
+#include "platform/WorkerPool.h"
 
+#include <algorithm>
 #include <system_error>
+
+namespace platform {
 
 WorkerPool::WorkerPool(unsigned threads)
 {
@@ -64,3 +67,7 @@ void WorkerPool::TakeTasks()
     for (std::size_t k = next_++; k < count_; k = next_++)
         (*task_)(k);
 }
+
+unsigned WorkerPool::HardwareThreads() { return std::max(std::thread::hardware_concurrency(), 1u); }
+
+}  // namespace platform
