@@ -8,20 +8,13 @@
 #include <QProgressBar>
 #include <QScrollBar>
 
+#include "graph/QtColor.h"
+
 QString ToQString(const std::string& text)
 {
     QString result = QString::fromStdString(text);
     result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return result;
-}
-
-QColor ToQColor(platform::Color color, const QWidget& widget)
-{
-    if (color == platform::clBtnFace)
-        return QApplication::palette(&widget).color(QPalette::Button);
-    if (color == platform::clWindow)
-        return QApplication::palette(&widget).color(QPalette::Base);
-    return QColor(platform::RedOf(color), platform::GreenOf(color), platform::BlueOf(color));
 }
 
 namespace {
@@ -102,7 +95,7 @@ void QtStaticText::SetColor(platform::Color color)
 {
     color_ = color;
     QPalette palette = label_.palette();
-    palette.setColor(QPalette::Window, ToQColor(color, label_));
+    palette.setColor(QPalette::Window, ToQColor(color));
     label_.setAutoFillBackground(true);
     label_.setPalette(palette);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QString>
 #include <string>
 #include <vector>
@@ -18,7 +17,6 @@ class QWidget;
 // The Qt implementations of the platform stand-ins the core reports through.
 
 QString ToQString(const std::string& text);  // UTF-8, CR LF shown as one line break
-QColor ToQColor(platform::Color color, const QWidget& widget);
 
 // The toolkit's standard message boxes, parented to the main window.
 class QtMessageBoxes : public platform::MessageBoxes {
