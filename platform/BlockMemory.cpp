@@ -113,10 +113,12 @@ private:
     std::size_t nextLarge_ = 0;
 };
 
+// Never destroyed: arrays of static lifetime (the current equation set)
+// give their blocks back after every static object has gone.
 BlockPool& Pool()
 {
-    static BlockPool pool;
-    return pool;
+    static BlockPool* const pool = new BlockPool;
+    return *pool;
 }
 
 }  // namespace
