@@ -4,7 +4,14 @@
 
 #include "graph/QtColor.h"
 
-GraphImage::GraphImage(QWidget* parent) : QWidget(parent) {}
+QFont GraphCanvasFont()
+{
+    QFont font;
+    font.setPixelSize(10);
+    return font;
+}
+
+GraphImage::GraphImage(QWidget* parent) : QWidget(parent), canvasFont_(GraphCanvasFont()) {}
 
 QImage& GraphImage::Surface()
 {

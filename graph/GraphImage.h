@@ -1,9 +1,15 @@
 #pragma once
 
+#include <QFont>
 #include <QImage>
 #include <QWidget>
 
 #include "platform/Color.h"
+
+// The font of every graph's canvas: the toolkit's default family at 10
+// pixels, the size of the classic 8-point canvas font, so that the longest
+// diagram title fits a picture of the panel's design width.
+QFont GraphCanvasFont();
 
 // The image control of a graph. It owns the drawing surface and shows it at
 // its top-left corner without stretching. The surface is made at the
@@ -22,6 +28,8 @@ public:
     platform::Color BrushColor() const { return brushColor_; }
     void SetBrushColor(platform::Color color) { brushColor_ = color; }
 
+    const QFont& CanvasFont() const { return canvasFont_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -29,6 +37,7 @@ private:
     QImage NewSurface(const QSize& size) const;
 
     QImage surface_;
+    QFont canvasFont_;
     bool hasSurface_ = false;
     platform::Color brushColor_ = 0x00FFFFFF;  // a new bitmap's white brush
 };

@@ -175,6 +175,7 @@ void TGraphXY::OnCanvas(Draw&& draw)
         return;
     {
         QPainter painter(&surface);
+        painter.setFont(image_->CanvasFont());
         const QColor brush = ToQColor(image_->BrushColor());
         painter.setBrush(brush);
         painter.setBackground(brush);

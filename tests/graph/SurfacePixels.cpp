@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include "graph/GraphImage.h"
 #include "graph/GraphXYv03.h"
 #include "graph/QtColor.h"
 
@@ -23,6 +24,7 @@ QSize TextSizeOf(const std::string& text)
 {
     QImage probe(1, 1, QImage::Format_RGB32);
     QPainter painter(&probe);
+    painter.setFont(GraphCanvasFont());
     const QFontMetrics metrics = painter.fontMetrics();
     return {metrics.horizontalAdvance(QString::fromStdString(text)), metrics.height()};
 }
@@ -33,6 +35,7 @@ QImage TextPatch(const std::string& text, platform::Color color, platform::Color
     QImage patch(size, QImage::Format_RGB32);
     patch.fill(ToQColor(back));
     QPainter painter(&patch);
+    painter.setFont(GraphCanvasFont());
     painter.setBackgroundMode(Qt::OpaqueMode);
     painter.setBackground(ToQColor(back));
     painter.setPen(ToQColor(color));
