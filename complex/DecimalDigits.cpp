@@ -47,6 +47,13 @@ char DecimalDigits::DigitAt(int index) const
 
 DecimalDigits ToDecimal18(long double x)
 {
+    // A value loaded from a file may be a pseudo-denormal, an x87 encoding
+    // that no arithmetic produces. The FPU reads it as the number it stands
+    // for, but std::to_chars decodes its bits as a denormal and writes a far
+    // smaller number. An addition gives the encoding arithmetic uses, so
+    // the text is that of the value every calculation sees. (It turns -0
+    // into +0; no text shows the sign of a zero.)
+    x = x + 0.0L;
     // std::to_chars is exact, rounds ties to even and ignores the C locale:
     // "-d.ddddddddddddddddde-dddd", 26 characters at most.
     char buffer[48];

@@ -155,6 +155,10 @@ TSDIAppForm::~TSDIAppForm()
     FreeVectorsGraph();
     InitProgress(nullptr, nullptr);
     InitReport(nullptr);
+    // The grid views read their grids, members that go before the window's
+    // child widgets do; so the views go first, while the grids still exist.
+    delete gridESETView_;
+    delete gridROOTView_;
 }
 
 void TSDIAppForm::SetDialogs(TAboutBox* about, TESetEditForm* cellEdit, TNewESetForm* newESet, TFormShowCTRL* showCTRL)

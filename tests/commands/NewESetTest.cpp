@@ -1,6 +1,7 @@
 #include "commands/NewESet.h"
 #include "platform/StringGrid.h"
 #include "tests/model/ReportingFixture.h"
+#include "tests/support/ChildProcess.h"
 
 using platform::MsgKind;
 
@@ -63,6 +64,42 @@ TEST_F(NewESetTest, TwoZeroEquationsWithTenAsBounds)
         for (int c = 1; c <= 3; ++c)
             EXPECT_EQ(equations.Cell(c, r), "0.000000 + J 0.000000");
     EXPECT_EQ(roots.Cell(2, 1), "") << "the roots come with the next solve";
+}
+
+// Memory runs out while the arrays of 1000 equations are sized: the array
+// routine's error and then the command's, and the next New of five
+// equations works in the same process.
+TEST_F(NewESetTest, ThousandEquationsBeyondTheMemoryFailThenFiveWork)
+{
+    if (!testing_support::AddressSpaceLimitsWork())
+        GTEST_SKIP() << "no address-space limit under AddressSanitizer";
+    // The two matrices of 1000 equations take 80 MB; the child may add 48 MB.
+    const long limit = testing_support::AddressSpaceInUse() + (48L << 20);
+    const auto result = testing_support::RunInChild({.addressSpaceLimit = limit}, [this] {
+        TESetCTRL set;
+        TNewESetCTRL big{1000, 1001, false};
+        std::string out = NewESet(set, big, equations, roots, TShowCTRL{}) ? "created" : "failed";
+        for (const auto& box : boxes.boxes())
+            out += "|" + std::to_string(int(box.kind)) + ":" + box.text;
+        for (const auto& line : Lines())
+            out += "|" + line;
+        boxes.Clear();
+        memo.Clear();
+        TNewESetCTRL five{5, 6, true};
+        out += NewESet(set, five, equations, roots, TShowCTRL{}) ? "#created" : "#failed";
+        out += "|" + std::to_string(set.NRows) + "|" + std::to_string(equations.RowCount()) + "|"
+            + std::to_string(boxes.boxes().size()) + "|" + equations.Cell(5, 5);
+        return out;
+    });
+    ASSERT_TRUE(result.exitedNormally) << result.output;
+    const std::string initError = " SYSERROR(InitESetArrays): ОШИБКА ИНИЦИАЛИЗАЦИИ ДИНАМИЧЕСКИХ МАССИВОВ";
+    const std::string newError = " SYSERROR(NewESet): СОЗДАНИЕ НОВОЙ СИСТЕМЫ ЗАВЕРШИЛОСЬ АВАРИЙНО";
+    const std::string error = std::to_string(int(MsgKind::Error)) + ":";
+    const std::string expectedStart = "failed|" + error + initError + "|" + error + newError
+        + "| Запрошено создание системы уравнений с числом строк = 1000|" + initError + "|" + newError
+        + "#created|5|6|0|";
+    EXPECT_EQ(result.output.substr(0, expectedStart.size()), expectedStart);
+    EXPECT_NE(result.output.substr(expectedStart.size()), "0.000000 + J 0.000000") << "random data is shown";
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
+#include <cstddef>
 #include <limits>
 #include <string>
 
 #include "complex/ComplexOp.h"
 #include "complex/ComplexText.h"
+#include "complex/NumberText.h"
 #include "platform/Regional.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -142,6 +145,24 @@ TEST(FormatComplex, WritesTheRegionalSeparator)
         {Re(2.5e19L), {0, 1, 0, false}, "2,5E19"},
     };
     ExpectTexts(std::begin(cases), std::end(cases));
+}
+
+// A file may hold x87 encodings no arithmetic produces. A pseudo-denormal
+// (zero exponent, integer bit set) stands for a normal number, and its text
+// is that number's, the one every calculation uses.
+TEST(FormatComplex, PseudoDenormalIsWrittenAsTheNumberItStandsFor)
+{
+    testing_support::TestEnvironment env;
+    // Read at run time, so the compiler never decodes the pattern itself.
+    static const volatile unsigned char bytes[10] = {0, 0, 0, 0, 0, 0, 0, 0x9A, 0, 0};  // 1.203125 x 2^-16382
+    long double pseudo = 0;
+    for (std::size_t i = 0; i < sizeof bytes; ++i)
+        reinterpret_cast<unsigned char*>(&pseudo)[i] = bytes[i];
+    const long double number = 1.203125L * LDBL_MIN;
+    EXPECT_EQ(pseudo * 1.5L, number * 1.5L) << "arithmetic sees the normal number";
+    EXPECT_EQ(FormatGeneral(pseudo), "4.04503034405674E-4932");
+    EXPECT_EQ(FormatComplex(Re(pseudo), {0, 1, 2, false}), "4.04503e-4932");
+    EXPECT_EQ(FormatComplex(Im(pseudo), {0, 2, 5, false}), FormatComplex(Im(number), {0, 2, 5, false}));
 }
 
 }  // namespace

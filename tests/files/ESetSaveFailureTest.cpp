@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <regex>
+#include <stdexcept>
 
 #include "files/ESetFile.h"
 #include "model/ESetArrayService.h"
@@ -36,8 +37,10 @@ protected:
     }
 
     // Saves in a child process under the limits and hands back the result
-    // and what was shown there.
-    std::pair<bool, Shown> SaveInChild(const ChildLimits& limits, const std::string& name, std::int32_t n)
+    // and what was shown there; then, in the same child, saves again to the
+    // good name, which must succeed.
+    std::pair<bool, Shown> SaveInChild(const ChildLimits& limits, const std::string& name, std::int32_t n,
+                                       const std::string& good)
     {
         const TESetCTRL set = System(n);
         ClearShown();
@@ -46,12 +49,26 @@ protected:
             const bool saved = SaveESetToFile(name, set, ESetUFCB);
             if (ESetUFCB.IsOpen || ESetUFCB.FileVar.IsOpen())
                 return std::string("block left open");
-            return EncodeOutcome(saved, CurrentlyShown());
+            const std::string outcome = EncodeOutcome(saved, CurrentlyShown());
+            if (const std::string next = NextSaveWorks(good); !next.empty())
+                throw std::runtime_error(next);
+            return outcome;
         });
         SetDebugMode(false);
         EXPECT_TRUE(child.exitedNormally);
         EXPECT_EQ(child.exitCode, 0) << child.output;
         return DecodeOutcome(child.output);
+    }
+
+    // After a failure the program goes on: a save to a place that can be
+    // written succeeds and reads back. Text for a child to hand back.
+    static std::string NextSaveWorks(const std::string& good)
+    {
+        const TESetCTRL set = System(2);
+        TESetCTRL loaded;
+        if (!SaveESetToFile(good, set, ESetUFCB) || !LoadESetFromFile(good, loaded, ESetUFCB))
+            return "the next save failed";
+        return loaded.NRows == 2 && loaded.A[1][2].Re == 1 && loaded.A[1][2].Im == 2 ? "" : "the next save differs";
     }
 
     // A folder others may enter, holding an earlier save as name.
@@ -85,13 +102,24 @@ TEST_F(ESetSaveFailureTest, SystemOfFewerThanTwoRowsIsNotSaved)
 
 TEST_F(ESetSaveFailureTest, FileThatCannotBeCreatedGivesTheOpenError)
 {
-    EXPECT_FALSE(SaveESetToFile(dir.File("missing/sys.esm"), System(2), ESetUFCB));
-    const Shown shown = CurrentlyShown();
-    EXPECT_EQ(shown.lines, JournalLines({kOpenError}));
-    EXPECT_EQ(shown.boxes, std::vector{ErrorBox(kOpenError)});
-    EXPECT_FALSE(ESetUFCB.IsOpen);
-    EXPECT_EQ(ESetUFCB.LastError, ENOENT);
-    EXPECT_TRUE(FolderContents(dir.path()).empty());
+    fs::create_directory(dir.File("sys.esm"));
+    struct Case {
+        const char* target;
+        int error;
+    };
+    for (const Case& c : {Case{"missing/sys.esm", ENOENT}, Case{"sys.esm", EISDIR}}) {
+        SCOPED_TRACE(c.target);
+        ClearShown();
+        EXPECT_FALSE(SaveESetToFile(dir.File(c.target), System(2), ESetUFCB));
+        const Shown shown = CurrentlyShown();
+        EXPECT_EQ(shown.lines, JournalLines({kOpenError}));
+        EXPECT_EQ(shown.boxes, std::vector{ErrorBox(kOpenError)});
+        EXPECT_FALSE(ESetUFCB.IsOpen);
+        EXPECT_EQ(ESetUFCB.LastError, c.error);
+        EXPECT_EQ(FolderContents(dir.path()), std::set<std::string>{"sys.esm"});
+        EXPECT_TRUE(fs::is_empty(dir.File("sys.esm")));
+    }
+    EXPECT_EQ(NextSaveWorks(dir.File("good.esm")), "");
 }
 
 // Without root, a folder that may not be written, or a file that may not, is
@@ -106,6 +134,9 @@ TEST_F(ESetSaveFailureTest, ReadOnlyFolderOrFileKeepsTheEarlierFile)
     const fs::perms all = fs::perms::all;
     const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
     const fs::perms readExec = readOnly | fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
+    const std::string open = dir.File("open");
+    fs::create_directory(open);
+    fs::permissions(open, all);
     for (const Case& c : {Case{"ro-folder", readExec, all}, Case{"ro-file", all, readOnly}}) {
         SCOPED_TRACE(c.folder);
         const std::string file = FolderWithEarlierFile(c.folder, "sys.esm");
@@ -113,7 +144,7 @@ TEST_F(ESetSaveFailureTest, ReadOnlyFolderOrFileKeepsTheEarlierFile)
         fs::permissions(file, c.filePerms);
         fs::permissions(dir.File(c.folder), c.folderPerms);
 
-        const auto [saved, shown] = SaveInChild({.dropRoot = true}, file, 2);
+        const auto [saved, shown] = SaveInChild({.dropRoot = true}, file, 2, open + "/" + c.folder + ".esm");
         EXPECT_FALSE(saved);
         EXPECT_EQ(shown.lines, JournalLines({kOpenError}));
         EXPECT_EQ(shown.boxes, std::vector{ErrorBox(kOpenError)});
@@ -141,7 +172,7 @@ TEST_F(ESetSaveFailureTest, WriteThatFailsKeepsTheEarlierFile)
     };
     for (const Case& c : {Case{150, 4096, false}, Case{7, 1000, true}}) {
         SCOPED_TRACE(c.n);
-        const auto [saved, shown] = SaveInChild({.fileSizeLimit = c.limit}, file, c.n);
+        const auto [saved, shown] = SaveInChild({.fileSizeLimit = c.limit}, file, c.n, dir.File("small.esm"));
         EXPECT_FALSE(saved);
         ASSERT_EQ(shown.lines.size(), 5u);
         EXPECT_EQ(std::vector(shown.lines.begin(), shown.lines.begin() + 4),
@@ -159,6 +190,7 @@ TEST_F(ESetSaveFailureTest, WriteThatFailsKeepsTheEarlierFile)
         EXPECT_EQ(shown.boxes, (std::vector{ErrorBox(kCloseBox), ErrorBox(shown.lines[4])}));
         EXPECT_EQ(ReadFile(file), before);
         EXPECT_EQ(FolderContents(dir.File("limited")), std::set<std::string>{"sys.esm"});
+        fs::remove(dir.File("small.esm"));
     }
 }
 

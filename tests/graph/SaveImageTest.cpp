@@ -270,4 +270,63 @@ TEST_F(SaveImageTest, FailedWriteKeepsTheOldFileByteForByte)
     }
 }
 
+// A folder that does not exist, a folder in the place of the file, and a
+// folder that may not be written (without root, in a child): each write
+// throws naming the file, keeps the old file and leaves nothing behind, and
+// the next save to a good place works.
+TEST_F(SaveImageTest, WriteFaultsKeepTheOldFileAndTheNextSaveWorks)
+{
+    struct Case {
+        const char* label;
+        char kind;
+        const char* name;     // given to SaveImage, inside the case's folder
+        const char* written;  // the file it aims at
+        bool readOnlyFolder;
+    };
+    const std::string open = dir.File("open");
+    std::filesystem::create_directory(open);
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::all);
+    std::filesystem::permissions(open, std::filesystem::perms::all);
+    for (const Case& c : {Case{"missing folder", 'B', "missing/pic", "missing/pic.bmp", false},
+                          Case{"folder in the place of the file", 'B', "pic", "pic.bmp", false},
+                          Case{"read-only folder", 'J', "pic", "pic.jpg", true},
+                          Case{"read-only folder", 'B', "pic", "pic.bmp", true}}) {
+        SCOPED_TRACE(std::string(c.label) + " " + c.kind);
+        TempDir folder;
+        const std::string target = folder.File(c.written);
+        if (c.readOnlyFolder)
+            WriteFile(target, "the old picture");
+        else if (std::string(c.name) == "pic")
+            std::filesystem::create_directory(target);
+        // Only the case's own obstacle stands in the way of the child.
+        if (std::filesystem::exists(target))
+            std::filesystem::permissions(target, std::filesystem::perms::all);
+        const std::set<std::string> before = FilesIn(folder.path());
+        std::filesystem::permissions(folder.path(), c.readOnlyFolder ? std::filesystem::perms(0555)
+                                                                     : std::filesystem::perms::all);
+        testing_support::ChildLimits limits;
+        limits.dropRoot = true;
+        const auto result = testing_support::RunInChild(limits, [&] {
+            std::string out;
+            try {
+                graph.SaveImage(folder.File(c.name), c.kind);
+                out = "saved";
+            } catch (const std::runtime_error& error) {
+                out = error.what();
+            }
+            graph.SaveImage(open + "/next", c.kind);
+            return out;
+        });
+        EXPECT_EQ(result.exitCode, 0) << result.output;
+        EXPECT_EQ(result.output.rfind("ОШИБКА ЗАПИСИ ФАЙЛА " + target, 0), 0u) << result.output;
+        std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_all);
+        EXPECT_EQ(FilesIn(folder.path()), before);
+        if (c.readOnlyFolder) {
+            EXPECT_EQ(ReadFile(target), "the old picture");
+        }
+        EXPECT_EQ(FilesIn(open), std::set<std::string>{c.kind == 'J' ? "next.jpg" : "next.bmp"});
+        std::filesystem::remove(open + (c.kind == 'J' ? "/next.jpg" : "/next.bmp"));
+    }
+}
+
 }  // namespace

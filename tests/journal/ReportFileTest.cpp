@@ -4,6 +4,7 @@
 
 #include "journal/Reports.h"
 #include "journal/Windows1251.h"
+#include "platform/FileNames.h"
 #include "platform/Memo.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/RecordingBoxes.h"
@@ -105,13 +106,42 @@ TEST_F(ReportFileTest, OverwriteQuestionDecides)
     EXPECT_EQ(FilesInDir(), 1u);
 }
 
+// The journal saved to a place that can be written, as the program goes on
+// after a failed save; the box it shows.
+std::string SaveToGoodPlace(const std::string& file)
+{
+    testing_support::RecordingBoxes boxes;
+    SaveReportToFile(file);
+    return boxes.boxes().empty() ? std::string("no box") : boxes.boxes().back().text;
+}
+
+TEST_F(ReportFileTest, MissingFolderOrFolderInThePlaceOfTheFileGivesTheMessage)
+{
+    std::filesystem::create_directory(dir.File("folder.txt"));
+    for (const char* name : {"missing/journal.txt", "folder.txt"}) {
+        SCOPED_TRACE(name);
+        boxes.Clear();
+        SaveReportToFile(dir.File(name));
+        const std::string shortName = platform::ExtractFileName(name);
+        EXPECT_EQ(boxes.boxes(), (std::vector<testing_support::RecordingBoxes::Box>{
+                                     {MsgKind::Error, " НЕРАСПОЗНАННАЯ ОШИБКА ПРИ ЗАПИСИ ЖУРНАЛА В ФАЙЛ " + shortName, false}}));
+        EXPECT_EQ(memo.Lines()[memo.Lines().size() - 3], " НЕРАСПОЗНАННАЯ ОШИБКА ПРИ ЗАПИСИ ЖУРНАЛА В ФАЙЛ " + shortName);
+        EXPECT_TRUE(std::filesystem::is_empty(dir.File("folder.txt")));
+        EXPECT_EQ(FilesInDir(), 1u);
+    }
+    EXPECT_EQ(SaveToGoodPlace(dir.File("good.txt")), " ЖУРНАЛ УСПЕШНО СОХРАНЕН В ФАЙЛ good.txt");
+}
+
 TEST_F(ReportFileTest, FailedSaveKeepsTheOldFileAndTheJournal)
 {
     const std::string folder = dir.File("readonly");
     std::filesystem::create_directory(folder);
     WriteFile(folder + "/kept.txt", "old contents");
+    const std::string open = dir.File("open");
+    std::filesystem::create_directory(open);
     ::chmod(dir.path().c_str(), 0755);
     ::chmod(folder.c_str(), 0555);
+    ::chmod(open.c_str(), 0777);
 
     const auto result = testing_support::RunInChild({.dropRoot = true}, [&] {
         testing_support::RecordingBoxes childBoxes;
@@ -122,13 +152,14 @@ TEST_F(ReportFileTest, FailedSaveKeepsTheOldFileAndTheJournal)
             out += box.text + "|";
         const auto lines = memo.Lines();
         out += "#" + lines[lines.size() - 3] + "#" + lines[lines.size() - 2];
-        return out;
+        return out + "#" + SaveToGoodPlace(open + "/journal.txt");
     });
     ASSERT_TRUE(result.exitedNormally);
     EXPECT_EQ(result.output,
               "ФАЙЛ: kept.txt\r\nУЖЕ СУЩЕСТВУЕТ\r\nПЕРЕЗАПИСАТЬ ЭТОТ ФАЙЛ ?|"
               " НЕРАСПОЗНАННАЯ ОШИБКА ПРИ ЗАПИСИ ЖУРНАЛА В ФАЙЛ kept.txt|"
-              "# НЕРАСПОЗНАННАЯ ОШИБКА ПРИ ЗАПИСИ ЖУРНАЛА В ФАЙЛ kept.txt# СОХРАНЕНИЕ ЖУРНАЛА ЗАВЕРШЕНО ");
+              "# НЕРАСПОЗНАННАЯ ОШИБКА ПРИ ЗАПИСИ ЖУРНАЛА В ФАЙЛ kept.txt# СОХРАНЕНИЕ ЖУРНАЛА ЗАВЕРШЕНО "
+              "# ЖУРНАЛ УСПЕШНО СОХРАНЕН В ФАЙЛ journal.txt");
     EXPECT_EQ(ReadFile(folder + "/kept.txt"), "old contents");
     std::size_t entries = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder))
@@ -145,12 +176,16 @@ TEST_F(ReportFileTest, WriteFailingPartWayKeepsTheOldFile)
         testing_support::RecordingBoxes childBoxes;
         childBoxes.AnswerNext(true);
         SaveReportToFile(dir.File("big.txt"));
-        return childBoxes.boxes().back().text;
+        const std::string failure = childBoxes.boxes().back().text;
+        // A journal that fits under the limit is saved.
+        InitReport(&memo);
+        return failure + "#" + SaveToGoodPlace(dir.File("small.txt"));
     });
     ASSERT_TRUE(result.exitedNormally);
-    EXPECT_EQ(result.output, " НЕРАСПОЗНАННАЯ ОШИБКА ПРИ ЗАПИСИ ЖУРНАЛА В ФАЙЛ big.txt");
+    EXPECT_EQ(result.output, " НЕРАСПОЗНАННАЯ ОШИБКА ПРИ ЗАПИСИ ЖУРНАЛА В ФАЙЛ big.txt"
+                             "# ЖУРНАЛ УСПЕШНО СОХРАНЕН В ФАЙЛ small.txt");
     EXPECT_EQ(ReadFile(dir.File("big.txt")), "old contents");
-    EXPECT_EQ(FilesInDir(), 1u);
+    EXPECT_EQ(FilesInDir(), 2u);
 }
 
 }  // namespace

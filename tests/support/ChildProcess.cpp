@@ -2,6 +2,8 @@
 
 #include <csignal>
 #include <exception>
+#include <fstream>
+#include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -72,6 +74,30 @@ ChildResult RunInChild(const ChildLimits& limits, const std::function<std::strin
     result.exitedNormally = WIFEXITED(status);
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return result;
+}
+
+long AddressSpaceInUse()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.starts_with("VmSize:"))
+            return std::stol(line.substr(7)) * 1024;  // the kernel counts in kB
+    return -1;
+}
+
+bool AddressSpaceLimitsWork()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    return false;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+    return false;
+#else
+    return true;
+#endif
+#else
+    return true;
+#endif
 }
 
 }  // namespace testing_support

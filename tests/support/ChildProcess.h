@@ -22,4 +22,11 @@ struct ChildResult {
 // returned. A body that throws exits with code 1 and the exception's text.
 ChildResult RunInChild(const ChildLimits& limits, const std::function<std::string()>& body);
 
+// The address space the calling process takes now, in bytes; a child starts
+// with the same, so an address-space limit is this plus what it may add.
+long AddressSpaceInUse();
+// False under AddressSanitizer: its shadow memory takes terabytes of address
+// space, and its allocator ends the process instead of failing an allocation.
+bool AddressSpaceLimitsWork();
+
 }  // namespace testing_support

@@ -1,3 +1,4 @@
+#include <cstring>
 #include <functional>
 
 #include <QApplication>
@@ -218,6 +219,70 @@ TEST_F(EditESetDialodTest, TextThatDoesNotConvertIsNotTaken)
         Pick(Coords(), 1);
         EXPECT_EQ(im.palette().color(QPalette::Base), QApplication::palette(&im).color(QPalette::Base));
         EXPECT_EQ(boxes.boxes().size(), 2u);
+        Cancel();
+    });
+}
+
+bool SameBits(const TComplex& a, const TComplex& b)
+{
+    const long double fields[2][4] = {{a.Re, a.Im, a.Module, a.Phase}, {b.Re, b.Im, b.Module, b.Phase}};
+    for (int f = 0; f < 4; ++f)
+        if (std::memcmp(&fields[0][f], &fields[1][f], 10) != 0)
+            return false;
+    return true;
+}
+
+// Every box in every view: a text that is not decimal notation within the
+// range tints the box with the message and takes nothing; a text that is
+// converts by the rule of the view.
+TEST_F(EditESetDialodTest, HostileTextInEveryBoxTakesNothing)
+{
+    const QString hostile[] = {
+        "", "-", "+", "e5", "1e", "1e+", "1e99999", "-1e99999", "nan", "inf", "-INF", "0x10", " 1", "1 ", "1,5",
+        "1.5.", QString(10000, '9'), "один", "1е5", QString::fromUtf16(u"\uFF11"), "1\x01", "\t1", "1\r\n",
+        QString("1") + QChar(0),
+    };
+    struct Box {
+        const char* name;
+        int view;  // the item of CBoxCVPCrd
+        int unit;  // the item of CBoxCVPPG in the polar view
+        long double TComplex::*field;
+        long double factor;  // from the number typed to the field
+    };
+    const Box boxesToTry[] = {
+        {"EditNewXrm", 0, -1, &TComplex::Re, 1},     {"EditNewXip", 0, -1, &TComplex::Im, 1},
+        {"EditNewXrm", 1, 0, &TComplex::Module, 1},  {"EditNewXip", 1, 0, &TComplex::Phase, 1},
+        {"EditNewXip", 1, 1, &TComplex::Phase, DegToRad},
+    };
+    SelectCell(1, 2);
+    DriveModal(dialog, [&] { PMESetCellEditClick(dialog, grid); }, [&] {
+        for (const Box& box : boxesToTry) {
+            SCOPED_TRACE(std::string(box.name) + " view " + std::to_string(box.view) + " unit " + std::to_string(box.unit));
+            Pick(Coords(), box.view);
+            if (box.unit >= 0)
+                Pick(PhaseUnit(), box.unit);
+            QLineEdit& edit = Edit(box.name);
+            for (const QString& text : hostile) {
+                SCOPED_TRACE(text.left(20).toStdString());
+                const TComplex before = ESetCellCTRL.NewValue;
+                const bool changedBefore = ESetCellCTRL.Changed;
+                boxes.Clear();
+                edit.setText(text);
+                EXPECT_EQ(boxes.boxes(), (std::vector<RecordingBoxes::Box>{{MsgKind::Plain, kExtendedMessage, false}}));
+                EXPECT_EQ(edit.palette().color(QPalette::Base), QColor(255, 200, 200));
+                EXPECT_TRUE(SameBits(ESetCellCTRL.NewValue, before));
+                EXPECT_EQ(ESetCellCTRL.Changed, changedBefore);
+            }
+            boxes.Clear();
+            for (const auto& [text, number] : {std::pair<QString, long double>{"+.5", 0.5L}, {"1e4932", 1e4932L},
+                                               {"0." + QString(10000, '3'), 1.0L / 3}, {"-0", -0.0L}}) {
+                edit.setText(text);
+                EXPECT_EQ(ESetCellCTRL.NewValue.*box.field, number * box.factor) << text.left(20).toStdString();
+                EXPECT_TRUE(ESetCellCTRL.Changed);
+            }
+            EXPECT_TRUE(boxes.boxes().empty());
+            EXPECT_EQ(edit.palette().color(QPalette::Base), QApplication::palette(&edit).color(QPalette::Base));
+        }
         Cancel();
     });
 }

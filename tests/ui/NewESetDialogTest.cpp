@@ -215,4 +215,35 @@ TEST_F(NewESetDialogTest, ChoicesPersistBetweenShowingsButTheSizeStartsAtFive)
     EXPECT_TRUE(boxes.boxes().empty());
 }
 
+// Texts a user may leave in the box: none is an integer, so each tints the
+// box with the message and leaves the request at the last accepted N.
+TEST_F(NewESetDialogTest, HostileTextIsRefusedAndTheRequestKeepsItsValue)
+{
+    const QString hostile[] = {
+        "", "-", "+", "e5", "1e", "1e5", "1e99999", "nan", "inf", "0x10", " 7", "7 ", "7.0", "7,0",
+        QString(10000, '9'), "семь", QString::fromUtf16(u"\u0667"), "7\x01", "\t7", "7\n", QString("7") + QChar(0),
+    };
+    RunModal(dialog, [&] {
+        Edit().setText("7");
+        ExpectRows(7);
+        for (const QString& text : hostile) {
+            SCOPED_TRACE(text.left(20).toStdString());
+            boxes.Clear();
+            Edit().setText(text);
+            EXPECT_EQ(TakeBoxes(), (Boxes{{MsgKind::Plain, kIntegerMessage, false}}));
+            EXPECT_EQ(Edit().palette().color(QPalette::Base), QColor(255, 200, 200));
+            ExpectRows(7);
+        }
+        // Digits with a sign convert by the rule.
+        Edit().setText("+8");
+        ExpectRows(8);
+        Edit().setText("009");
+        ExpectRows(9);
+        EXPECT_EQ(Edit().palette().color(QPalette::Base), QApplication::palette(&Edit()).color(QPalette::Base));
+        EXPECT_TRUE(TakeBoxes().empty());
+        Ok();
+    });
+    EXPECT_EQ(NewESetCTRL.Rows, 9);
+}
+
 }  // namespace
