@@ -5,6 +5,7 @@
 #include "complex/ComplexOp.h"
 #include "model/ESetArrayService.h"
 #include "model/RandomGenerator.h"
+#include "tests/model/RandomTestSystem.h"
 #include "tests/model/ReportingFixture.h"
 #include "tests/support/ChildProcess.h"
 
@@ -55,13 +56,7 @@ protected:
     // A random system of n equations with the new-system dialog's default bounds.
     TESetCTRL RandomSet(std::int32_t n)
     {
-        TESetCTRL set;
-        set.MaxReCoeff = 1;
-        set.MaxImCoeff = 1;
-        set.MaxReRoots = 10;
-        set.MaxImRoots = 10;
-        EXPECT_TRUE(InitESetArrays(set, n));
-        EXPECT_TRUE(MakeRandomTestESet(set));
+        TESetCTRL set = RandomTestSystem(n);
         memo.Clear();
         boxes.Clear();
         return set;

@@ -12,9 +12,10 @@
 #include "complex/ComplexOp.h"
 #include "model/ESetArrayService.h"
 #include "model/RandomGenerator.h"
+#include "platform/WorkerPool.h"
 #include "solver/BlockedElimination.h"
 #include "solver/SolveESet.h"
-#include "platform/WorkerPool.h"
+#include "tests/model/RandomTestSystem.h"
 #include "tests/model/ReportingFixture.h"
 #include "tests/solver/ReferenceElimination.h"
 
@@ -64,13 +65,7 @@ std::string FirstDifference(const TESetRoots& a, const TESetRoots& b)
 TESetCTRL RandomSet(std::size_t n, std::uint64_t seed)
 {
     SetRandomSeedForTesting(seed);
-    TESetCTRL set;
-    set.MaxReCoeff = 1;
-    set.MaxImCoeff = 1;
-    set.MaxReRoots = 10;
-    set.MaxImRoots = 10;
-    EXPECT_TRUE(InitESetArrays(set, static_cast<std::int32_t>(n)));
-    EXPECT_TRUE(MakeRandomTestESet(set));
+    TESetCTRL set = RandomTestSystem(static_cast<std::int32_t>(n));
     CopyESetToWork(set);
     set.Solved = true;
     set.ResultCode = 42;

@@ -8,6 +8,7 @@
 #include "complex/ComplexOp.h"
 #include "model/ESetArrayService.h"
 #include "solver/SolveESet.h"
+#include "tests/model/RandomTestSystem.h"
 #include "tests/model/ReportingFixture.h"
 
 namespace {
@@ -60,13 +61,7 @@ TESetCTRL MakeSet(const std::vector<Row>& rows, std::size_t roots)
 
 TESetCTRL RandomSet(std::int32_t n)
 {
-    TESetCTRL set;
-    set.MaxReCoeff = 1;
-    set.MaxImCoeff = 1;
-    set.MaxReRoots = 10;
-    set.MaxImRoots = 10;
-    EXPECT_TRUE(InitESetArrays(set, n));
-    EXPECT_TRUE(MakeRandomTestESet(set));
+    TESetCTRL set = RandomTestSystem(n);
     CopyESetToWork(set);
     return set;
 }

@@ -1,7 +1,5 @@
-#include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -12,16 +10,11 @@
 
 #include "graph/ShowGraphXY01.h"
 #include "model/MAINDATA.h"
-#include "model/RandomSeedForTesting.h"
 #include "solver/SolveESet.h"
 #include "tests/support/RecordingBoxes.h"
 #include "tests/support/TestEnvironment.h"
 #include "tests/ui/DialogDriver.h"
-#include "ui/About.h"
-#include "ui/EditESetDialod.h"
-#include "ui/NewESetDialog.h"
-#include "ui/ShowCTRLDialog.h"
-#include "ui/TSDIAppForm.h"
+#include "tests/ui/ProgramWindow.h"
 
 namespace {
 
@@ -42,55 +35,29 @@ std::set<std::string> FilesIn(const std::string& folder)
 // three equations.
 class MainWindowFaultTest : public ::testing::Test {
 protected:
-    MainWindowFaultTest()
+    MainWindowFaultTest() : program(9), form(program.form)
     {
-        testing_support::ResetSharedState();
-        SetRandomSeedForTesting(9);
-        form = std::make_unique<TSDIAppForm>();
-        about = std::make_unique<TAboutBox>(form.get());
-        cellEdit = std::make_unique<TESetEditForm>(form.get());
-        newESet = std::make_unique<TNewESetForm>(form.get());
-        showCTRL = std::make_unique<TFormShowCTRL>(form.get());
-        form->SetDialogs(about.get(), cellEdit.get(), newESet.get(), showCTRL.get());
-        form->show();
-        DriveModal(*newESet, [&] { Child<QAction>(*form, "MMNewESet").trigger(); }, [&] {
-            Child<QLineEdit>(*newESet, "EditESetRow").setText("3");
-            Click(Child<QCheckBox>(*newESet, "CheckBoxRqTestData"));
-            Click(Child<QWidget>(*newESet, "OKBtn"));
+        DriveModal(*program.newESet, [&] { Child<QAction>(*form, "MMNewESet").trigger(); }, [&] {
+            Child<QLineEdit>(*program.newESet, "EditESetRow").setText("3");
+            Click(Child<QCheckBox>(*program.newESet, "CheckBoxRqTestData"));
+            Click(Child<QWidget>(*program.newESet, "OKBtn"));
         });
         Child<QAction>(*form, "MMRunSolve1").trigger();
+        EXPECT_EQ(boxes.Texts().at(0).rfind(kSolvedText, 0), 0u) << "the fixture's system is solved";
         boxes.Clear();
-    }
-    ~MainWindowFaultTest() override
-    {
-        showCTRL.reset();
-        newESet.reset();
-        cellEdit.reset();
-        about.reset();
-        form.reset();
-        SetRandomSeedForTesting(std::nullopt);
-        testing_support::ResetSharedState();
     }
 
     // Saves the vector diagram under the name typed into the save dialog.
     void SaveVectorsAs(const std::string& name)
     {
-        auto& dialog = Child<QFileDialog>(*form, "SaveDialog");
-        DriveModal(dialog, [&] { Click(Child<QToolButton>(*form, "TBVectorsSave")); }, [&] {
-            Child<QAbstractItemView>(dialog, "listView").clearSelection();
-            Child<QLineEdit>(dialog, "fileNameEdit").setText(QString::fromStdString(name));
-            QMetaObject::invokeMethod(&dialog, "accept", Qt::DirectConnection);
-        });
+        program.ChooseFile("SaveDialog", name, [&] { Click(Child<QToolButton>(*form, "TBVectorsSave")); });
     }
 
     testing_support::TestEnvironment env;
     testing_support::RecordingBoxes boxes;
     testing_support::TempDir dir;
-    std::unique_ptr<TSDIAppForm> form;
-    std::unique_ptr<TAboutBox> about;
-    std::unique_ptr<TESetEditForm> cellEdit;
-    std::unique_ptr<TNewESetForm> newESet;
-    std::unique_ptr<TFormShowCTRL> showCTRL;
+    testing_support::ProgramWindow program;
+    std::unique_ptr<TSDIAppForm>& form;
 };
 
 // The diagram routine passes a write failure on; the window's command loop
@@ -98,7 +65,6 @@ protected:
 // commands work.
 TEST_F(MainWindowFaultTest, FailureInsideACommandEndsInTheErrorBoxAndTheProgramGoesOn)
 {
-    ASSERT_EQ(ESet.ResultCode, 0) << "the fixture's system is solved";
     std::filesystem::create_directory(dir.File("roots.jpg"));
     SaveVectorsAs(dir.File("roots"));
 

@@ -18,15 +18,10 @@
 #include "graph/ShowGraphXY01.h"
 #include "journal/Reports.h"
 #include "model/MAINDATA.h"
-#include "model/RandomSeedForTesting.h"
 #include "tests/support/RecordingBoxes.h"
 #include "tests/support/TestEnvironment.h"
 #include "tests/ui/DialogDriver.h"
-#include "ui/About.h"
-#include "ui/EditESetDialod.h"
-#include "ui/NewESetDialog.h"
-#include "ui/ShowCTRLDialog.h"
-#include "ui/TSDIAppForm.h"
+#include "tests/ui/ProgramWindow.h"
 
 // Readable QStrings in failure messages.
 void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -40,34 +35,16 @@ using testing_support::TypeOver;
 
 namespace {
 
-// The program as its start-up builds it: the main window, then the dialogs.
+// The real program, with the helpers of a user's steps.
 class MainWindowTest : public ::testing::Test {
 protected:
-    MainWindowTest()
+    MainWindowTest() : program(2026), form(program.form), newESet(program.newESet), cellEdit(program.cellEdit),
+                       showCTRL(program.showCTRL), about(program.about)
     {
-        testing_support::ResetSharedState();
-        SetRandomSeedForTesting(2026);
-        form = std::make_unique<TSDIAppForm>();
-        about = std::make_unique<TAboutBox>(form.get());
-        cellEdit = std::make_unique<TESetEditForm>(form.get());
-        newESet = std::make_unique<TNewESetForm>(form.get());
-        showCTRL = std::make_unique<TFormShowCTRL>(form.get());
-        form->SetDialogs(about.get(), cellEdit.get(), newESet.get(), showCTRL.get());
-        form->show();
         form->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
-    ~MainWindowTest() override
-    {
-        showCTRL.reset();
-        newESet.reset();
-        cellEdit.reset();
-        about.reset();
-        form.reset();
-        SetDebugMode(false);
-        SetRandomSeedForTesting(std::nullopt);
-        testing_support::ResetSharedState();
-    }
+    ~MainWindowTest() override { SetDebugMode(false); }
 
     QAction& Action(const char* name) { return Child<QAction>(*form, name); }
     QToolButton& Button(const char* name) { return Child<QToolButton>(*form, name); }
@@ -102,19 +79,9 @@ protected:
     {
         NewSystem(rows, random, [&] { Action("MMNewESet").trigger(); });
     }
-    // Chooses the name in the shared file dialog the command opens.
     void ChooseFile(const char* dialogName, const std::string& name, const std::function<void()>& open)
     {
-        auto& dialog = Child<QFileDialog>(*form, dialogName);
-        DriveModal(dialog, open, [&] {
-            // Typed into the name box, as a user does (selectFile leaves a focused box
-            // alone); a file still selected from the last showing would win over it.
-            Child<QAbstractItemView>(dialog, "listView").clearSelection();
-            Child<QLineEdit>(dialog, "fileNameEdit").setText(QString::fromStdString(name));
-            QMetaObject::invokeMethod(&dialog, "accept", Qt::DirectConnection);
-            if (dialog.isVisible())
-                ADD_FAILURE() << "not accepted: " << dialog.selectedFiles().join(",").toStdString();
-        });
+        program.ChooseFile(dialogName, name, open);
     }
     // F9 on the main window, once it has the keyboard again after the last
     // modal closed.
@@ -129,11 +96,12 @@ protected:
     testing_support::TestEnvironment env;
     testing_support::RecordingBoxes boxes;
     testing_support::TempDir dir;
-    std::unique_ptr<TSDIAppForm> form;
-    std::unique_ptr<TAboutBox> about;
-    std::unique_ptr<TESetEditForm> cellEdit;
-    std::unique_ptr<TNewESetForm> newESet;
-    std::unique_ptr<TFormShowCTRL> showCTRL;
+    testing_support::ProgramWindow program;
+    std::unique_ptr<TSDIAppForm>& form;
+    std::unique_ptr<TNewESetForm>& newESet;
+    std::unique_ptr<TESetEditForm>& cellEdit;
+    std::unique_ptr<TFormShowCTRL>& showCTRL;
+    std::unique_ptr<TAboutBox>& about;
 };
 
 TEST_F(MainWindowTest, StartUpState)
