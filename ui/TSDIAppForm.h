@@ -63,6 +63,7 @@ public:
     platform::StringGrid& RootGrid() { return gridROOT_; }
 
 private:
+    void BuildLayout();
     void BuildMenu();
     void BuildToolBar();
     QWidget* BuildDisplayTexts();
