@@ -11,8 +11,11 @@
 namespace platform {
 namespace {
 
+// GCC names AddressSanitizer builds by a macro, clang by a feature.
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kPlainMemory = true;
+#elif defined(__has_feature)
+constexpr bool kPlainMemory = __has_feature(address_sanitizer);
 #else
 constexpr bool kPlainMemory = false;
 #endif
