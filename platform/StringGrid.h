@@ -64,8 +64,14 @@ public:
     void BeginUpdate() { ++updateDepth_; }
     void EndUpdate();
 
-    // Runs whenever the current cell changes: a click, a key or a move from code.
+    // Runs whenever the current cell changes (a click, a key or a move from
+    // code) and when the current cell is clicked again.
     void SetOnSelectCell(std::function<void()> handler) { onSelectCell_ = std::move(handler); }
+    void ClickCurrentCell()
+    {
+        if (onSelectCell_)
+            onSelectCell_();
+    }
     void SetView(GridView* view) { view_ = view; }
 
 private:

@@ -84,6 +84,11 @@ StringGridView::StringGridView(platform::StringGrid& grid, QWidget* parent)
     connect(model_, &StringGridModel::layoutApplied, this, &StringGridView::ApplyLayout);
     connect(model_, &StringGridModel::currentCellMoved, this, &StringGridView::ShowGridCurrentCell);
     connect(model_, &QAbstractItemModel::headerDataChanged, this, &StringGridView::ShowCornerText);
+    // A click on the cell that is already current changes nothing, yet it is a click.
+    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        if (index == currentIndex())
+            this->grid().ClickCurrentCell();
+    });
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { TakeViewCurrentCell(current); });
     ApplyLayout();

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QHeaderView>
+#include <QtTest/QTest>
 #include <gtest/gtest.h>
 
 #include "grids/ESetGridService.h"
@@ -68,6 +69,11 @@ TEST(StringGridViewTest, CurrentCellMovesBothWays)
 
     grid.SetCell(2, 3, "value");
     EXPECT_EQ(view.model()->index(2, 1).data().toString(), "value");
+
+    view.show();
+    const int before = selects;
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(view.currentIndex()).center());
+    EXPECT_GT(selects, before) << "a click on the current cell is still a click";
 }
 
 }  // namespace
