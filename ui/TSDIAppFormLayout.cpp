@@ -59,6 +59,25 @@ QIcon Icon(const char* name)
     return name ? QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(name))) : QIcon();
 }
 
+// The pop-up menu of a grid view, opened where the view is right-clicked.
+QMenu* AttachPopup(QAbstractItemView* view, const char* name)
+{
+    auto* popup = new QMenu(view);
+    popup->setObjectName(name);
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(view, &QWidget::customContextMenuRequested, popup,
+                     [view, popup](const QPoint& at) { popup->popup(view->viewport()->mapToGlobal(at)); });
+    return popup;
+}
+
+// A pop-up item shown but never available.
+void AddDisabledItem(QMenu* popup, const char* name, const QString& caption)
+{
+    QAction* item = popup->addAction(caption);
+    item->setObjectName(name);
+    item->setEnabled(false);
+}
+
 }  // namespace
 
 void TSDIAppForm::BuildLayout()
@@ -314,8 +333,7 @@ QWidget* TSDIAppForm::BuildESetPage()
     gridLayout->addWidget(gridESETView_);
     pageLayout->addWidget(gridPanel, 1);
 
-    auto* popup = new QMenu(gridESETView_);
-    popup->setObjectName(QStringLiteral("PopupMenuGridESET"));
+    QMenu* popup = AttachPopup(gridESETView_, "PopupMenuGridESET");
     QAction* edit = popup->addAction(Icon("cell-edit"), QStringLiteral("Редактировать"));
     edit->setObjectName(QStringLiteral("PMESetCellEdit"));
     connect(edit, &QAction::triggered, this, [this] {
@@ -327,15 +345,8 @@ QWidget* TSDIAppForm::BuildESetPage()
     QAction* clear = popup->addAction(Icon("cell-clear"), QStringLiteral("Очистить"));
     clear->setObjectName(QStringLiteral("PMESetCellClear"));
     connect(clear, &QAction::triggered, this, [this] { Run([this] { ClearESetCell(gridESET_); }); });
-    QAction* toCalc = popup->addAction(QStringLiteral("Вставить в регистр калькулятора"));
-    toCalc->setObjectName(QStringLiteral("PMESetCellToCalc"));
-    toCalc->setEnabled(false);
-    QAction* fromCalc = popup->addAction(QStringLiteral("Взять из регистра калькулятора"));
-    fromCalc->setObjectName(QStringLiteral("PMESetCellFromCalc"));
-    fromCalc->setEnabled(false);
-    gridESETView_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(gridESETView_, &QWidget::customContextMenuRequested, this,
-            [this, popup](const QPoint& at) { popup->popup(gridESETView_->viewport()->mapToGlobal(at)); });
+    AddDisabledItem(popup, "PMESetCellToCalc", QStringLiteral("Вставить в регистр калькулятора"));
+    AddDisabledItem(popup, "PMESetCellFromCalc", QStringLiteral("Взять из регистра калькулятора"));
     return page;
 }
 
@@ -399,8 +410,7 @@ QWidget* TSDIAppForm::BuildRootsPage()
     panVectors_->resize(446, 430);
     pageLayout->addWidget(panVectors_, 1);
 
-    auto* popup = new QMenu(gridROOTView_);
-    popup->setObjectName(QStringLiteral("PopupMenuGridRoot"));
+    QMenu* popup = AttachPopup(gridROOTView_, "PopupMenuGridRoot");
     struct Mark {
         const char* name;
         const char* caption;
@@ -421,12 +431,7 @@ QWidget* TSDIAppForm::BuildRootsPage()
         connect(action, &QAction::triggered, this,
                 [this, column, marked] { Run([this, column, marked] { SetRootMark(gridROOT_, column, marked); }); });
     }
-    QAction* copy = popup->addAction(QStringLiteral("Копировать корень в калькулятор"));
-    copy->setObjectName(QStringLiteral("PM2CopyRootToCalc"));
-    copy->setEnabled(false);
-    gridROOTView_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(gridROOTView_, &QWidget::customContextMenuRequested, this,
-            [this, popup](const QPoint& at) { popup->popup(gridROOTView_->viewport()->mapToGlobal(at)); });
+    AddDisabledItem(popup, "PM2CopyRootToCalc", QStringLiteral("Копировать корень в калькулятор"));
     return page;
 }
 
